@@ -1,7 +1,7 @@
 # Sourced by the other scripts: installs the Debian 12 packages that are not there yet.
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-                fonts-dejavu-core)
+                fonts-dejavu-core fonts-liberation2)
 TEST_PACKAGES=(googletest libgtest-dev libbenchmark-dev xvfb xdotool x11-utils
                locales clang)
 
