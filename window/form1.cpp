@@ -87,7 +87,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     auto* scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
     client_ = new ClientArea;
+    client_->setObjectName(QStringLiteral("ClientArea"));
     client_->setMinimumSize(kClientSize);
     scroll->setWidget(client_);
     auto* layout = new QVBoxLayout(this);

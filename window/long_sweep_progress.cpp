@@ -36,7 +36,6 @@ bool LongSweepProgress::Proceed(std::uint64_t pointsDone, double pointsExpected)
     dialog_->setValue(static_cast<int>(std::clamp(done, 0.0, 0.999) * kSteps));
     chart_->update();
     QCoreApplication::processEvents();
-    cancelled_ = cancelled_ || dialog_->wasCanceled();
     return !cancelled_;
 }
 
@@ -49,6 +48,9 @@ void LongSweepProgress::ShowDialog() {
     dialog_->setAutoClose(false);
     dialog_->setAutoReset(false);
     dialog_->setMinimumDuration(0);
+    // Esc rejects the dialog without the canceled() signal of its button: both stop the sweep.
+    QObject::connect(dialog_.get(), &QProgressDialog::canceled, [this] { cancelled_ = true; });
+    QObject::connect(dialog_.get(), &QDialog::rejected, [this] { cancelled_ = true; });
     dialog_->show();
 }
 

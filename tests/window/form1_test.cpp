@@ -1,0 +1,452 @@
+// The window driven as a person would: typing into its boxes, clicking its buttons, looking at the
+// chart's pixels. Runs on the offscreen platform.
+
+#include "chart/grid.h"
+#include "chart/raster_surface.h"
+#include "chart/sweeps.h"
+#include "filter/design.h"
+#include "recording_surface.h"
+#include "window/form1.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSet>
+#include <QTimer>
+#include <QtTest>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <memory>
+#include <thread>
+
+using namespace lchp;
+
+namespace {
+
+constexpr QRgb kBluePixel = qRgb(0, 0, 255);
+constexpr QRgb kRedPixel = qRgb(255, 0, 0);
+// The chart rectangle (0, 0) to (9200, 6400) twips, in pixels.
+const QRect kChartPixels(0, 0, 614, 427);
+
+using PixelSet = QSet<QPair<int, int>>;
+
+// Where the core puts the points of a sweep, as pixels.
+PixelSet ExpectedPixels(FilterState state, bool phase, const std::string& cells = "") {
+    RecordingSurface recorder;
+    if (phase) {
+        PhaseSweep(state, recorder);
+    } else {
+        AmplitudeSweep(state, recorder, cells);
+    }
+    PixelSet pixels;
+    for (const auto& point : recorder.Points()) {
+        const double px = std::floor(point.x1 / kTwipsPerPixel);
+        const double py = std::floor(point.y1 / kTwipsPerPixel);
+        if (px >= 0 && px < kChartPixels.width() && py >= 0 && py < kChartPixels.height()) {
+            pixels.insert({static_cast<int>(px), static_cast<int>(py)});
+        }
+    }
+    return pixels;
+}
+
+PixelSet GridPixels() {
+    RasterSurface grid(kChartPixels.width(), kChartPixels.height(), 0xFFFFFF);
+    DrawGrid(grid);
+    PixelSet pixels;
+    for (int y = 0; y < grid.Height(); ++y) {
+        for (int x = 0; x < grid.Width(); ++x) {
+            if (grid.PixelAt(x, y) != 0xFFFFFF) {
+                pixels.insert({x, y});
+            }
+        }
+    }
+    return pixels;
+}
+
+FilterState Designed(double Fo, double R, double Fmax, double Passo) {
+    FilterState state;
+    state.Fo = Fo;
+    state.R = R;
+    state.Rt = TypeResistance(R, "Butterworth");
+    const Design design = DesignValues(Fo, state.Rt);
+    state.L = design.L;
+    state.C = design.C;
+    state.Fmax = Fmax;
+    state.Passo = Passo;
+    return state;
+}
+
+std::int64_t SteadyNowUs() {
+    return std::chrono::duration_cast<std::chrono::microseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void controlsStandWhereTheyShould_data();
+    void controlsStandWhereTheyShould();
+    void labelColoursAndFonts();
+    void startsEmptyWithFocusInFo();
+    void tabVisitsTheControlsInOrder();
+
+    void amplitudeClick_data();
+    void amplitudeClick();
+    void twoCurvesStayUntilReset();
+    void phaseUsesTheStoredDesign();
+    void phaseAfterAStopOnFoUsesTheNewResistance();
+    void phaseAfterPassoZeroPlotsNothing();
+    void longCaptionsWidenTheLabel();
+    void longSweepCancelsAndLeavesTheWindowUsable();
+
+  private:
+    template <typename T> T* Control(const char* name) {
+        auto* control = form_->findChild<T*>(QLatin1String(name));
+        if (control == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return control;
+    }
+    void Type(const char* box, const QString& text);
+    void TypeSelector(const char* combo, const QString& text);
+    void Click(const char* button);
+    QImage Chart();
+    PixelSet PixelsOf(QRgb colour);
+    void Design(const QString& Fo, const QString& R, const QString& Fmax, const QString& Passo);
+
+    std::unique_ptr<Form1> form_;
+};
+
+void Form1Test::init() {
+    form_ = std::make_unique<Form1>();
+    form_->resize(1000, 740);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+}
+
+void Form1Test::cleanup() {
+    form_.reset();
+}
+
+void Form1Test::Type(const char* box, const QString& text) {
+    auto* edit = Control<QLineEdit>(box);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+void Form1Test::TypeSelector(const char* combo, const QString& text) {
+    QLineEdit* edit = Control<QComboBox>(combo)->lineEdit();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+void Form1Test::Click(const char* button) {
+    QTest::mouseClick(Control<QPushButton>(button), Qt::LeftButton);
+}
+
+QImage Form1Test::Chart() {
+    return Control<QWidget>("ClientArea")
+        ->grab(kChartPixels)
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+PixelSet Form1Test::PixelsOf(QRgb colour) {
+    const QImage chart = Chart();
+    PixelSet pixels;
+    for (int y = 0; y < chart.height(); ++y) {
+        for (int x = 0; x < chart.width(); ++x) {
+            if (chart.pixel(x, y) == colour) {
+                pixels.insert({x, y});
+            }
+        }
+    }
+    return pixels;
+}
+
+void Form1Test::Design(const QString& Fo, const QString& R, const QString& Fmax,
+                       const QString& Passo) {
+    Type("Text1", Fo);
+    Type("Text2", R);
+    Type("Text3", Fmax);
+    Type("Text4", Passo);
+}
+
+void Form1Test::controlsStandWhereTheyShould_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry"); // pixels; an empty size means the label fits its caption
+    QTest::addColumn<QString>("text");
+
+    const auto row = [](const char* name, QRect geometry, const char* text) {
+        QTest::newRow(name) << QString::fromLatin1(name) << geometry << QString::fromUtf8(text);
+    };
+    row("Combo2", {688, 32, 105, 21}, "Singola cellula");
+    row("Combo1", {813, 32, 105, 21}, "Butterworth");
+    row("Command1", {880, 368, 105, 41}, "Ampiezza");
+    row("Command2", {880, 448, 105, 41}, "Fase per cellula");
+    row("Command3", {888, 536, 105, 41}, "Reset");
+    row("Text1", {848, 112, 65, 25}, "");
+    row("Text2", {848, 152, 65, 25}, "");
+    row("Text3", {856, 264, 65, 25}, "");
+    row("Text4", {856, 304, 65, 25}, "");
+    row("Image1", {40, 496, 495, 231}, "");
+    row("Label1", {920, 120, 0, 0}, "Fo");
+    row("Label2", {928, 160, 0, 0}, "R");
+    row("Label3", {816, 200, 0, 0}, "L  (HY)");
+    row("Label4", {816, 240, 0, 0}, "C (F)");
+    row("Label5", {920, 272, 41, 25}, "Fmax");
+    row("Label6", {928, 304, 0, 0}, "passo");
+    row("Label7", {896, 168, 9, 1}, "Label7");
+    row("Label8", {760, 200, 41, 25}, "L ( Hy)");
+    row("Label9", {768, 240, 33, 17}, "C (F)");
+    row("Label10", {584, 432, 0, 0}, "Freq.max");
+    row("Label11", {616, 8, 0, 0}, "Att. 0dB");
+    row("Label12", {616, 416, 0, 0}, "Att. -40 dB");
+    row("Label13", {672, 8, 0, 0}, "Fase 20°/div.");
+    row("Label14", {688, 416, 0, 0}, "Fase 0°");
+    row("Label15", {8, 456, 0, 0}, "Filtri passa alto tipo  Butterworth / Chebyschev.");
+    row("Label16", {592, 448, 0, 0}, "");
+    row("Label17", {824, 16, 0, 0}, "Passa alto tipo:");
+}
+
+void Form1Test::controlsStandWhereTheyShould() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    auto* control = form_->findChild<QWidget*>(name);
+    QVERIFY(control != nullptr);
+    QCOMPARE(control->pos(), geometry.topLeft());
+    if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && geometry.isEmpty()) {
+        QCOMPARE(control->size(), label->sizeHint());
+    } else {
+        QCOMPARE(control->size(), geometry.size());
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        QVERIFY(combo->isEditable());
+        QCOMPARE(combo->currentText(), text);
+    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+        QCOMPARE(button->text(), text);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        QCOMPARE(edit->text(), text);
+    } else if (auto* label = qobject_cast<QLabel*>(control); label && name != "Image1") {
+        QCOMPARE(label->text(), text);
+    }
+    const QRect chart = kChartPixels.adjusted(0, 0, -1, -1);
+    QVERIFY2(!control->geometry().intersects(chart), "overlaps the chart");
+}
+
+void Form1Test::labelColoursAndFonts() {
+    struct Row {
+        const char* name;
+        double points;
+        bool bold;
+        QColor colour;
+    };
+    const Row rows[] = {
+        {"Label11", 9.75, true, Qt::blue}, {"Label12", 8.25, true, Qt::blue},
+        {"Label13", 8.25, true, Qt::red},  {"Label14", 8.25, true, Qt::red},
+        {"Label15", 18, true, Qt::black},  {"Label16", 8.25, false, Qt::black},
+        {"Command1", 12, true, QColor()},  {"Command2", 9.75, true, QColor()},
+        {"Text1", 8.25, true, QColor()},   {"Label7", 8.25, false, Qt::black},
+    };
+    for (const Row& row : rows) {
+        auto* control = Control<QWidget>(row.name);
+        QCOMPARE(control->font().pointSizeF(), row.points);
+        QCOMPARE(control->font().weight(), row.bold ? QFont::Bold : QFont::Normal);
+        QCOMPARE(control->font().families().value(0), QStringLiteral("MS Sans Serif"));
+        if (row.colour.isValid()) {
+            QCOMPARE(control->palette().color(QPalette::WindowText), row.colour);
+        }
+    }
+}
+
+void Form1Test::startsEmptyWithFocusInFo() {
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Form1"));
+    QVERIFY(!form_->windowIcon().isNull());
+    QCOMPARE(QApplication::focusWidget(), Control<QWidget>("Text1"));
+    QCOMPARE(Control<QLabel>("Label16")->text(), QString());
+    QVERIFY(PixelsOf(kBluePixel).isEmpty());
+    // The empty grid is there from the start: the frame's bottom-left corner is black.
+    QCOMPARE(Chart().pixel(0, 426), qRgb(0, 0, 0));
+}
+
+void Form1Test::tabVisitsTheControlsInOrder() {
+    const char* order[] = {"Text2",  "Text3",    "Text4",  "Command1", "Command2",
+                           "Combo1", "Command3", "Combo2", "Text1"};
+    for (const char* name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        QWidget* expected = Control<QWidget>(name);
+        QVERIFY2(focus == expected || focus->parentWidget() == expected, name);
+    }
+}
+
+void Form1Test::amplitudeClick_data() {
+    QTest::addColumn<QStringList>("texts");    // Text1 to Text4, Combo1, Combo2
+    QTest::addColumn<QStringList>("captions"); // Label3, Label4, Label16
+    QTest::addColumn<int>("bluePixels");
+
+    const QString L = QStringLiteral("0.0012738853503184713");
+    const QString C = QStringLiteral("9.952229299363057e-06");
+    QTest::newRow("worked design")
+        << QStringList{"1000", "8", "5000", "50", "Butterworth", "Singola cellula"}
+        << QStringList{L, C, "5000"} << 100;
+    QTest::newRow("Chebyschev") << QStringList{"1000", "8",          "5000",
+                                               "500",  "Chebyschev", "Doppia-cellula"}
+                                << QStringList{"0.0006369426751592356", "1.9904458598726114e-05",
+                                               "5000"}
+                                << 10;
+    QTest::newRow("Passo zero") << QStringList{"1000", "8", "5000", "0", "Butterworth", ""}
+                                << QStringList{L, C, "5000"} << 0;
+    QTest::newRow("Fmax empty") << QStringList{"1000", "8", "", "50", "Butterworth", ""}
+                                << QStringList{L, C, "0"} << 0;
+    QTest::newRow("Fo empty") << QStringList{"", "8", "5000", "50", "Butterworth", ""}
+                              << QStringList{"L  (HY)", "C (F)", ""} << 0;
+    QTest::newRow("R not a number") << QStringList{"1000", "ohm", "5000", "50", "Butterworth", ""}
+                                    << QStringList{"L  (HY)", "C (F)", ""} << 0;
+    QTest::newRow("type typed in other case")
+        << QStringList{"1000", "8", "5000", "50", "chebyschev", ""} << QStringList{L, C, "5000"}
+        << 100;
+    QTest::newRow("design values overflow")
+        << QStringList{"1e-308", "1e308", "5000", "50", "Butterworth", ""}
+        << QStringList{"infinito", "0.07961783439490447", "5000"} << 0;
+}
+
+void Form1Test::amplitudeClick() {
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, captions);
+    QFETCH(int, bluePixels);
+    Design(texts[0], texts[1], texts[2], texts[3]);
+    TypeSelector("Combo1", texts[4]);
+    TypeSelector("Combo2", texts[5]);
+    Click("Command1");
+    QCOMPARE(Control<QLabel>("Label3")->text(), captions[0]);
+    QCOMPARE(Control<QLabel>("Label4")->text(), captions[1]);
+    QCOMPARE(Control<QLabel>("Label16")->text(), captions[2]);
+    QCOMPARE(PixelsOf(kBluePixel).size(), bluePixels);
+}
+
+void Form1Test::twoCurvesStayUntilReset() {
+    Design("1000", "8", "5000", "50");
+    Click("Command1");
+    TypeSelector("Combo2", "Doppia-cellula");
+    Click("Command1");
+    // The second click draws the grid over the first curve before it plots its own.
+    FilterState state = Designed(1000, 8, 5000, 50);
+    const PixelSet both = (ExpectedPixels(state, false, "Singola cellula") - GridPixels()) +
+                          ExpectedPixels(state, false, "Doppia-cellula");
+    QCOMPARE(PixelsOf(kBluePixel), both);
+    Click("Command3");
+    QVERIFY(PixelsOf(kBluePixel).isEmpty());
+    QCOMPARE(Chart().pixel(0, 426), qRgb(0, 0, 0));
+    QCOMPARE(Control<QLabel>("Label16")->text(), QStringLiteral("5000"));
+}
+
+void Form1Test::phaseUsesTheStoredDesign() {
+    Design("1000", "8", "5000", "50");
+    Click("Command1");
+    Type("Text1", "2000");
+    Type("Text3", "9000");
+    Click("Command2");
+    QCOMPARE(PixelsOf(kRedPixel), ExpectedPixels(Designed(1000, 8, 5000, 50), true));
+}
+
+void Form1Test::phaseAfterAStopOnFoUsesTheNewResistance() {
+    Design("1000", "8", "5000", "50");
+    Click("Command1");
+    Click("Command3");
+    Type("Text1", "");
+    Type("Text2", "16");
+    Click("Command1");
+    QCOMPARE(Control<QLabel>("Label3")->text(), QStringLiteral("0.0012738853503184713"));
+    QVERIFY(PixelsOf(kBluePixel).isEmpty());
+    Click("Command2");
+    FilterState state = Designed(1000, 8, 5000, 50);
+    state.R = 16;
+    QCOMPARE(PixelsOf(kRedPixel), ExpectedPixels(state, true));
+}
+
+void Form1Test::phaseAfterPassoZeroPlotsNothing() {
+    Design("1000", "8", "5000", "0");
+    Click("Command1");
+    Click("Command2");
+    QVERIFY(PixelsOf(kRedPixel).isEmpty());
+    QVERIFY(PixelsOf(kBluePixel).isEmpty());
+}
+
+void Form1Test::longCaptionsWidenTheLabel() {
+    auto* label = Control<QLabel>("Label3");
+    const QPoint where = label->pos();
+    const int before = label->width();
+    Design("3", "7", "5000", "0");
+    Click("Command1");
+    QVERIFY(label->text().size() > 15);
+    QCOMPARE(label->pos(), where);
+    QVERIFY(label->width() > before);
+}
+
+void Form1Test::longSweepCancelsAndLeavesTheWindowUsable() {
+    // 10^8 points take many seconds. Once the progress dialog is up, Esc arrives from another
+    // thread at a moment of its own, as a key press does, and the click must return soon after.
+    Design("1000", "8", "100000000", "1");
+    QPointer<QProgressDialog> dialog;
+    std::thread presser;
+    std::atomic<std::int64_t> pressedAt{0};
+    QTimer poll;
+    poll.setInterval(20);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (dialog != nullptr || presser.joinable()) {
+            return;
+        }
+        dialog = form_->findChild<QProgressDialog*>(QStringLiteral("SweepProgress"));
+        if (dialog == nullptr || !dialog->isVisible()) {
+            dialog = nullptr;
+            return;
+        }
+        QCOMPARE(dialog->labelText(), QStringLiteral("Calcolo in corso…"));
+        QWidget* target = dialog;
+        presser = std::thread([target, &pressedAt] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(137));
+            pressedAt = SteadyNowUs();
+            QCoreApplication::postEvent(target,
+                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+        });
+    });
+    poll.start();
+    Click("Command1");
+    const std::int64_t returnedAt = SteadyNowUs();
+    poll.stop();
+    QVERIFY(presser.joinable());
+    presser.join();
+    qInfo("the 10^8-point sweep returned %.1f ms after Esc",
+          static_cast<double>(returnedAt - pressedAt) / 1000);
+    // Stopped early: the points reached only the left end of the chart.
+    int rightmost = -1;
+    for (const auto& pixel : PixelsOf(kBluePixel)) {
+        rightmost = std::max(rightmost, pixel.first);
+    }
+    QVERIFY(rightmost >= 0);
+    QVERIFY2(rightmost < kChartPixels.width() / 2, "the sweep ran on after the cancel");
+
+    Click("Command3");
+    Design("1000", "8", "5000", "50");
+    Click("Command1");
+    QCOMPARE(PixelsOf(kBluePixel).size(), 100);
+}
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
