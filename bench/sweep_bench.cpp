@@ -85,7 +85,7 @@ BENCHMARK(PhaseBare)->Unit(benchmark::kMillisecond);
 
 // Keeps the time per iteration of every run so that main can print the ratios.
 class RatioReporter final : public benchmark::ConsoleReporter {
-  public:
+public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && run.iterations > 0) {

@@ -68,7 +68,7 @@ TEST(ReadLeadingNumberTest, TableOfTexts) {
 
 // Restores the process locale even when an assertion fails.
 class ScopedNumericLocale {
-  public:
+public:
     explicit ScopedNumericLocale(const char* name)
         : previous_(std::setlocale(LC_NUMERIC, nullptr)),
           active_(std::setlocale(LC_NUMERIC, name) != nullptr) {}
@@ -77,7 +77,7 @@ class ScopedNumericLocale {
     ScopedNumericLocale& operator=(const ScopedNumericLocale&) = delete;
     bool Active() const { return active_; }
 
-  private:
+private:
     std::string previous_;
     bool active_;
 };

@@ -78,7 +78,7 @@ TEST(FrequencySweepTest, StopsWhenTheStepNoLongerMovesF) {
 }
 
 class CountingProgress final : public SweepProgress {
-  public:
+public:
     explicit CountingProgress(int allowedCalls) : allowed_(allowedCalls) {}
     bool Proceed(std::uint64_t pointsDone, double pointsExpected) override {
         lastDone = pointsDone;
@@ -89,7 +89,7 @@ class CountingProgress final : public SweepProgress {
     std::uint64_t lastDone = 0;
     double lastExpected = 0;
 
-  private:
+private:
     int allowed_;
 };
 

@@ -1,17 +1,21 @@
 #include "window/form1.h"
 
 #include "chart/grid.h"
+#include "chart/readout.h"
 #include "chart/sweeps.h"
 #include "filter/amplitude_click.h"
 #include "window/app_icon.h"
+#include "window/chart_actions.h"
 #include "window/client_area.h"
 #include "window/controls.h"
 #include "window/long_sweep_progress.h"
 #include "window/twips.h"
+#include "window/value_tooltip.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -98,6 +102,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
     BuildControls();
     SetTabOrder();
+    AddConveniences();
     connect(client_, &ClientArea::exposed, this, &Form1::Form_Paint);
     resize(kRestoredSize);
     Text1->setFocus();
@@ -145,6 +150,32 @@ void Form1::BuildControls() {
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 }
 
+void Form1::AddConveniences() {
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4}) {
+        connect(box, &QLineEdit::returnPressed, Command1, &QPushButton::click);
+        box->installEventFilter(this);
+    }
+    new ChartActions(this, client_, state_,
+                     [this](const std::function<void(SweepProgress&)>& sweep) { RunSweep(sweep); });
+    client_->SetReadout([this](double xTwips, double) {
+        const auto readout = ChartReadout(state_, xTwips);
+        return readout ? QString::fromStdString(*readout) : QString();
+    });
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // A text box claims Ctrl+C even with nothing selected; then it copies the chart instead.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* box = qobject_cast<QLineEdit*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (box != nullptr && !box->hasSelectedText() && key->matches(QKeySequence::Copy)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void Form1::SetTabOrder() {
     QWidget* const order[] = {Text1,    Text2,  Text3,    Text4, Command1,
                               Command2, Combo1, Command3, Combo2};
@@ -168,6 +199,8 @@ void Form1::Command1_Click() {
     }
     SetCaption(Label3, QString::fromStdString(outcome.L));
     SetCaption(Label4, QString::fromStdString(outcome.C));
+    Label3->setToolTip(QString::fromStdString(ValueTooltip("L", state_.L, "H")));
+    Label4->setToolTip(QString::fromStdString(ValueTooltip("C", state_.C, "F")));
     SetCaption(Label16, QString::fromStdString(outcome.Fmax));
     if (!outcome.sweep) {
         return;

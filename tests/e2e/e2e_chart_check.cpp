@@ -140,7 +140,7 @@ std::vector<Pixel> FramePixels() {
 }
 
 class Screen {
-  public:
+public:
     Screen(QImage image, int originX, int originY)
         : image_(std::move(image)), originX_(originX), originY_(originY) {}
 
@@ -151,9 +151,8 @@ class Screen {
         const QRgb rgb = image_.pixel(originX_ + pixel.first, originY_ + pixel.second);
         return {qRed(rgb), qGreen(rgb), qBlue(rgb)};
     }
-    const QImage& Image() const { return image_; }
 
-  private:
+private:
     QImage image_;
     int originX_;
     int originY_;
@@ -165,7 +164,8 @@ struct Verdict {
     std::size_t bluePoints = 0;
 };
 
-// Frame pixels that are not black, leaving out those that a point is allowed to cover.
+// The frame is what proves that the grab shows the chart where the client area is said to start;
+// a point may cover it.
 void CheckFrame(const Screen& screen, const std::set<Pixel>& points, Verdict& verdict) {
     std::size_t wrong = 0;
     for (const Pixel& pixel : FramePixels()) {
@@ -187,7 +187,7 @@ void CheckFrame(const Screen& screen, const std::set<Pixel>& points, Verdict& ve
     }
 }
 
-// Pure blue in the chart that no expected point explains.
+// Pure blue that no point explains is a point drawn where the core does not put it.
 void CheckStrayBlue(const Screen& screen, const std::set<Pixel>& points, Verdict& verdict) {
     std::size_t stray = 0;
     for (int row = 0; row <= kChartBottom; ++row) {

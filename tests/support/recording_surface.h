@@ -9,7 +9,7 @@ namespace lchp {
 
 // A surface that keeps every call, in order, for tests to inspect.
 class RecordingSurface final : public ChartSurface {
-  public:
+public:
     enum class Kind { Point, Line, Clear };
 
     struct Call {
@@ -39,7 +39,7 @@ class RecordingSurface final : public ChartSurface {
     // Runs after each recorded point, so a test can change the world in the middle of a sweep.
     std::function<void(const Call&)> afterPoint;
 
-  private:
+private:
     std::vector<Call> Of(Kind kind) const {
         std::vector<Call> result;
         for (const Call& call : calls) {

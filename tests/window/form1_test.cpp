@@ -92,7 +92,7 @@ std::int64_t SteadyNowUs() {
 class Form1Test : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init();
     void cleanup();
 
@@ -111,7 +111,7 @@ class Form1Test : public QObject {
     void longCaptionsWidenTheLabel();
     void longSweepCancelsAndLeavesTheWindowUsable();
 
-  private:
+private:
     template <typename T> T* Control(const char* name) {
         auto* control = form_->findChild<T*>(QLatin1String(name));
         if (control == nullptr) {

@@ -17,7 +17,7 @@ inline constexpr int kTwipsPerPixel = 15;
 // The window's client area as something to draw on. Coordinates are twips from its top-left
 // corner, y downwards. What falls outside is clipped; a non-finite coordinate draws nothing.
 class ChartSurface {
-  public:
+public:
     virtual ~ChartSurface() = default;
 
     // Paints the one pixel under (x, y).
@@ -27,7 +27,7 @@ class ChartSurface {
     // Erases everything drawn to the background colour.
     virtual void Clear() = 0;
 
-  protected:
+protected:
     ChartSurface() = default;
     ChartSurface(const ChartSurface&) = default;
     ChartSurface& operator=(const ChartSurface&) = default;

@@ -11,7 +11,7 @@ namespace lchp {
 // screen does. Twip (x, y) falls in pixel (floor(x / 15), floor(y / 15)). Pixels are stored as
 // 0xFFRRGGBB words, row by row, so a toolkit image can view the buffer without a copy.
 class RasterSurface final : public ChartSurface {
-  public:
+public:
     RasterSurface(int width, int height, Colour background);
 
     void SetPoint(float x, float y, Colour colour) override;
@@ -28,7 +28,7 @@ class RasterSurface final : public ChartSurface {
     Colour PixelAt(int px, int py) const;
     const std::uint32_t* Pixels() const { return pixels_.data(); }
 
-  private:
+private:
     // A line between two pixels that both lie on the surface.
     void DrawClippedLine(int px, int py, int endX, int endY, std::uint32_t word);
     void Paint(int px, int py, std::uint32_t word);

@@ -10,12 +10,12 @@ namespace lchp {
 
 // Told of a long sweep's progress every kProgressInterval points; it may stop the sweep there.
 class SweepProgress {
-  public:
+public:
     virtual ~SweepProgress() = default;
     // pointsDone so far out of about pointsExpected; false stops the sweep.
     virtual bool Proceed(std::uint64_t pointsDone, double pointsExpected) = 0;
 
-  protected:
+protected:
     SweepProgress() = default;
     SweepProgress(const SweepProgress&) = default;
     SweepProgress& operator=(const SweepProgress&) = default;

@@ -2,7 +2,9 @@
 
 #include "chart/raster_surface.h"
 
+#include <QImage>
 #include <QWidget>
+#include <functional>
 
 namespace lchp {
 
@@ -12,20 +14,30 @@ namespace lchp {
 class ClientArea final : public QWidget {
     Q_OBJECT
 
-  public:
+public:
+    // The tooltip text for the pointer at a point of the chart, in twips; empty for none.
+    using Readout = std::function<QString(double xTwips, double yTwips)>;
+
     explicit ClientArea(QWidget* parent = nullptr);
 
     ChartSurface& Surface() { return surface_; }
+    // The chart rectangle, in pixels of the client area.
+    static QRect ChartRect();
+    // A copy of what the chart rectangle shows.
+    QImage ChartImage() const;
+    void SetReadout(Readout readout) { readout_ = std::move(readout); }
 
-  signals:
+signals:
     void exposed();
 
-  protected:
+protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     RasterSurface surface_;
+    Readout readout_;
 };
 
 } // namespace lchp

@@ -20,15 +20,18 @@ class SweepProgress;
 class Form1 final : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     explicit Form1(QWidget* parent = nullptr);
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void BuildControls();
     void SetTabOrder();
+    // Beyond the original handlers: Enter plots, chart read-out, copying to the clipboard.
+    void AddConveniences();
 
     void Command1_Click();
     void Command2_Click();

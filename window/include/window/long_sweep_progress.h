@@ -15,7 +15,7 @@ namespace lchp {
 // points drawn so far and delivers events about every 25 ms; the modal dialog keeps every other
 // handler from starting meanwhile. The sweep stops at the next check after a cancel.
 class LongSweepProgress final : public SweepProgress {
-  public:
+public:
     LongSweepProgress(QWidget* window, QWidget* chart);
     ~LongSweepProgress() override;
     LongSweepProgress(const LongSweepProgress&) = delete;
@@ -26,7 +26,7 @@ class LongSweepProgress final : public SweepProgress {
     // Stops the sweep at its next check, as "Annulla" does.
     void Cancel() { cancelled_ = true; }
 
-  private:
+private:
     void ShowDialog();
 
     QWidget* window_;
