@@ -1,8 +1,10 @@
 #include "filter/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace lchp {
@@ -51,6 +53,38 @@ std::size_t UnsignedNumberLength(std::string_view text) {
     return n;
 }
 
+// Whether an unsigned decimal number (as UnsignedNumberLength matched it, nonzero digits included)
+// is below 1 in magnitude: the power of ten of its first significant digit is negative.
+bool IsBelowOne(std::string_view number) {
+    const std::size_t mantissaEnd = std::min(number.find_first_of("eE"), number.size());
+    const std::string_view mantissa = number.substr(0, mantissaEnd);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) {
+        return true;
+    }
+    // Digits up to a million and exponents saturated there keep this far from overflow.
+    constexpr std::int64_t kLimit = 1'000'000;
+    const auto position = [&](std::size_t index) {
+        return std::min(static_cast<std::int64_t>(index), kLimit);
+    };
+    const std::int64_t order =
+        first < point ? position(point) - position(first) - 1 : position(point) - position(first);
+    std::int64_t exponent = 0;
+    if (mantissaEnd < number.size()) {
+        std::string_view digits = number.substr(mantissaEnd + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+            digits.remove_prefix(1);
+        }
+        for (const char c : digits) {
+            exponent = std::min(exponent * 10 + (c - '0'), kLimit);
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    return order + exponent < 0;
+}
+
 } // namespace
 
 double ReadLeadingNumber(std::string_view text) {
@@ -68,14 +102,11 @@ double ReadLeadingNumber(std::string_view text) {
         return 0;
     }
     double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        // Too large for a double (or so small that the library refuses it): a value the user cannot
-        // mean as typed never enters a design, and underflow is 0 anyway.
-        return 0;
-    }
-    if (error != std::errc{} || end != digits.data() + digits.size() || !std::isfinite(value)) {
-        return 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Underflow is a signed zero, as for "-0". A number too large for a double is not what
+        // the user can mean as typed: it reads as no number, so that no infinity enters a design.
+        return IsBelowOne(digits) && negative ? -0.0 : 0.0;
     }
     return negative ? -value : value;
 }

@@ -8,15 +8,20 @@
 #include "recording_surface.h"
 #include "window/form1.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSet>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <atomic>
 #include <chrono>
@@ -110,6 +115,13 @@ private slots:
     void phaseAfterPassoZeroPlotsNothing();
     void longCaptionsWidenTheLabel();
     void longSweepCancelsAndLeavesTheWindowUsable();
+
+    void enterInATextBoxPlots();
+    void readoutOnTheChart();
+    void componentValuesInEngineeringNotation();
+    void copiesReachTheClipboard();
+    void chartMenuOffersTheCopies();
+    void copyKeepsItsMeaningInATextBoxWithASelection();
 
 private:
     template <typename T> T* Control(const char* name) {
@@ -446,6 +458,103 @@ void Form1Test::longSweepCancelsAndLeavesTheWindowUsable() {
     Design("1000", "8", "5000", "50");
     Click("Command1");
     QCOMPARE(PixelsOf(kBluePixel).size(), 100);
+}
+
+void Form1Test::enterInATextBoxPlots() {
+    Design("1000", "8", "5000", "50");
+    QTest::keyClick(Control<QLineEdit>("Text4"), Qt::Key_Return);
+    QCOMPARE(PixelsOf(kBluePixel).size(), 100);
+    Click("Command3");
+    QTest::keyClick(Control<QLineEdit>("Text1"), Qt::Key_Enter);
+    QCOMPARE(PixelsOf(kBluePixel).size(), 100);
+}
+
+void Form1Test::readoutOnTheChart() {
+    auto* client = Control<QWidget>("ClientArea");
+    const QPoint where(122, 100); // 1830 twips across: 994.6 Hz with Fmax 5000
+    const auto tooltipAt = [&](QPoint point) {
+        QHelpEvent help(QEvent::ToolTip, point, client->mapToGlobal(point));
+        QApplication::sendEvent(client, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tooltipAt(where), QString()); // no design yet
+
+    Design("1000", "8", "5000", "50");
+    Click("Command1");
+    QCOMPARE(tooltipAt(where), QStringLiteral("f = 995 Hz · 1 cellula −9,10 dB · "
+                                              "2 cellule −12,2 dB · fase 135,8°"));
+    tooltipAt(QPoint(700, 100)); // right of the chart
+    QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+void Form1Test::componentValuesInEngineeringNotation() {
+    Design("1000", "8", "5000", "50");
+    Click("Command1");
+    QCOMPARE(Control<QLabel>("Label3")->toolTip(),
+             QStringLiteral("L = 1,274 mH\nE12: 1,200 mH (−5,8 %)\nE24: 1,300 mH (+2,1 %)"));
+    QCOMPARE(Control<QLabel>("Label4")->toolTip(),
+             QStringLiteral("C = 9,952 µF\nE12: 10,00 µF (+0,5 %)\nE24: 10,00 µF (+0,5 %)"));
+    // The captions themselves stay the plain conversion.
+    QCOMPARE(Control<QLabel>("Label3")->text(), QStringLiteral("0.0012738853503184713"));
+}
+
+void Form1Test::copiesReachTheClipboard() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    auto* form = form_.get();
+    QTest::keyClick(form, Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(clipboard->text(), QString()); // no design, nothing to copy
+
+    Design("1000", "8", "5000", "500");
+    Click("Command1");
+    QTest::keyClick(form, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->image().convertToFormat(QImage::Format_RGB32), Chart());
+
+    QTest::keyClick(form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList lines = clipboard->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 11);
+    QCOMPARE(lines[0], QStringLiteral("f (Hz)\t1 cellula (dB)\t2 cellule (dB)\tfase (°)"));
+    QVERIFY(lines[1].startsWith(QStringLiteral("1\t-40\t-40\t")));
+    QVERIFY(lines[10].startsWith(QStringLiteral("4501\t")));
+
+    QTest::keyClick(form, Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(clipboard->text(), QStringLiteral("R = 8 Ω\nRt = 8 Ω\nL = 0.0012738853503184713 H\n"
+                                               "C = 9.952229299363057e-06 F\n"));
+}
+
+void Form1Test::chartMenuOffersTheCopies() {
+    Design("1000", "8", "5000", "500");
+    Click("Command1");
+    QGuiApplication::clipboard()->clear();
+    QStringList offered;
+    QTimer::singleShot(0, this, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        for (QAction* action : menu->actions()) {
+            offered << action->text();
+        }
+        menu->actions().at(2)->trigger();
+        menu->close();
+    });
+    auto* client = Control<QWidget>("ClientArea");
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(300, 200),
+                              client->mapToGlobal(QPoint(300, 200)));
+    QApplication::sendEvent(client, &request);
+    QCOMPARE(offered, (QStringList{"Copia grafico", "Copia dati", "Copia valori"}));
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("R = 8 Ω\n")));
+}
+
+void Form1Test::copyKeepsItsMeaningInATextBoxWithASelection() {
+    Design("1000", "8", "5000", "500");
+    Click("Command1");
+    auto* box = Control<QLineEdit>("Text3");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("5000"));
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(614, 427));
 }
 
 QTEST_MAIN(Form1Test)
