@@ -116,6 +116,9 @@ private slots:
     void longCaptionsWidenTheLabel();
     void longSweepCancelsAndLeavesTheWindowUsable();
 
+    void hostileInputLeavesTheWindowUsable_data();
+    void hostileInputLeavesTheWindowUsable();
+
     void enterInATextBoxPlots();
     void readoutOnTheChart();
     void componentValuesInEngineeringNotation();
@@ -137,6 +140,10 @@ private:
     QImage Chart();
     PixelSet PixelsOf(QRgb colour);
     void Design(const QString& Fo, const QString& R, const QString& Fmax, const QString& Passo);
+    // Clicks a button and presses Esc on the progress dialog as soon as it shows; returns the
+    // milliseconds from the key press to the end of the click, or a negative number when no
+    // dialog showed.
+    double ClickAndCancel(const char* button);
 
     std::unique_ptr<Form1> form_;
 };
@@ -411,25 +418,22 @@ void Form1Test::longCaptionsWidenTheLabel() {
     QVERIFY(label->width() > before);
 }
 
-void Form1Test::longSweepCancelsAndLeavesTheWindowUsable() {
-    // 10^8 points take many seconds. Once the progress dialog is up, Esc arrives from another
-    // thread at a moment of its own, as a key press does, and the click must return soon after.
-    Design("1000", "8", "100000000", "1");
+double Form1Test::ClickAndCancel(const char* button) {
+    // Esc arrives from another thread at a moment of its own, as a key press does.
     QPointer<QProgressDialog> dialog;
     std::thread presser;
     std::atomic<std::int64_t> pressedAt{0};
     QTimer poll;
     poll.setInterval(20);
     connect(&poll, &QTimer::timeout, this, [&] {
-        if (dialog != nullptr || presser.joinable()) {
+        if (presser.joinable()) {
             return;
         }
         dialog = form_->findChild<QProgressDialog*>(QStringLiteral("SweepProgress"));
-        if (dialog == nullptr || !dialog->isVisible()) {
-            dialog = nullptr;
+        if (dialog == nullptr || !dialog->isVisible() ||
+            dialog->labelText() != QStringLiteral("Calcolo in corso…")) {
             return;
         }
-        QCOMPARE(dialog->labelText(), QStringLiteral("Calcolo in corso…"));
         QWidget* target = dialog;
         presser = std::thread([target, &pressedAt] {
             std::this_thread::sleep_for(std::chrono::milliseconds(137));
@@ -439,13 +443,25 @@ void Form1Test::longSweepCancelsAndLeavesTheWindowUsable() {
         });
     });
     poll.start();
-    Click("Command1");
+    Click(button);
     const std::int64_t returnedAt = SteadyNowUs();
     poll.stop();
-    QVERIFY(presser.joinable());
+    if (!presser.joinable()) {
+        return -1;
+    }
     presser.join();
-    qInfo("the 10^8-point sweep returned %.1f ms after Esc",
-          static_cast<double>(returnedAt - pressedAt) / 1000);
+    return static_cast<double>(returnedAt - pressedAt) / 1000;
+}
+
+void Form1Test::longSweepCancelsAndLeavesTheWindowUsable() {
+    // 10^9 points would take minutes.
+    Design("1000", "8", "1000000000", "1");
+    const double amplitudeMs = ClickAndCancel("Command1");
+    QVERIFY2(amplitudeMs >= 0, "no progress dialog");
+    const double phaseMs = ClickAndCancel("Command2");
+    QVERIFY2(phaseMs >= 0, "no progress dialog");
+    qInfo("10^9-point sweeps returned %.1f ms (amplitude) and %.1f ms (phase) after Esc",
+          amplitudeMs, phaseMs);
     // Stopped early: the points reached only the left end of the chart.
     int rightmost = -1;
     for (const auto& pixel : PixelsOf(kBluePixel)) {
@@ -453,11 +469,69 @@ void Form1Test::longSweepCancelsAndLeavesTheWindowUsable() {
     }
     QVERIFY(rightmost >= 0);
     QVERIFY2(rightmost < kChartPixels.width() / 2, "the sweep ran on after the cancel");
+    QVERIFY(!PixelsOf(kRedPixel).isEmpty());
 
     Click("Command3");
     Design("1000", "8", "5000", "50");
     Click("Command1");
     QCOMPARE(PixelsOf(kBluePixel).size(), 100);
+}
+
+void Form1Test::hostileInputLeavesTheWindowUsable_data() {
+    QTest::addColumn<QStringList>("texts"); // Text1 to Text4
+    QTest::addColumn<bool>("cancel");       // the sweep is too long to wait for
+
+    const auto row = [](const char* name, QStringList texts, bool cancel = false) {
+        QTest::newRow(name) << texts << cancel;
+    };
+    row("Fo 1e308", {"1e308", "8", "5000", "50"});
+    row("R -1e308", {"1000", "-1e308", "5000", "50"});
+    row("Fo denormal", {"1e-320", "8", "5000", "50"});
+    row("R denormal", {"1000", "1e-320", "5000", "50"});
+    row("Fo minus zero", {"-0", "8", "5000", "50"});
+    row("Fmax beyond the range", {"1000", "8", "1e999", "50"});
+    row("Passo beyond the range", {"1000", "8", "5000", "-1e999"});
+    row("forty digits", {"1234567890123456789012345678901234567890", "8",
+                         "1234567890123456789012345678901234567890", "1e38"});
+    row("blanks", {"   ", " ", "\t", "  "});
+    row("letters after numbers", {"1000Hz", "8ohm", "5e3x", "50 Hz"});
+    row("not numbers", {"nan", "inf", "0x10", "-infinity"});
+    row("f reaches 0 on a negative step", {"1000", "8", "-2", "-0.5"});
+    row("tiny negative Fmax", {"1000", "8", "-1e-300", "-1"});
+    row("Fmax at the float limit", {"1000", "8", "3.5e38", "1e37"});
+    row("Passo tiny against Fmax", {"1000", "8", "5000", "1e-9"}, true);
+    row("Passo lost in the rounding of f", {"1000", "8", "1e300", "1"}, true);
+    for (int signs = 0; signs < 16; ++signs) {
+        const auto sign = [&](int bit, const char* value) {
+            return QString::fromLatin1((signs >> bit) & 1 ? "-" : "") + QLatin1String(value);
+        };
+        const QStringList texts{sign(0, "1000"), sign(1, "8"), sign(2, "5000"), sign(3, "50")};
+        QTest::newRow(qPrintable(QStringLiteral("signs ") + texts.join(QLatin1Char(' '))))
+            << texts << false;
+    }
+}
+
+void Form1Test::hostileInputLeavesTheWindowUsable() {
+    QFETCH(QStringList, texts);
+    QFETCH(bool, cancel);
+    Design(texts[0], texts[1], texts[2], texts[3]);
+    if (cancel) {
+        QVERIFY2(ClickAndCancel("Command1") >= 0, "no progress dialog");
+        QVERIFY2(ClickAndCancel("Command2") >= 0, "no progress dialog");
+    } else {
+        Click("Command1");
+        Click("Command2");
+    }
+    for (const char* name : {"Label3", "Label4"}) {
+        const QString caption = Control<QLabel>(name)->text();
+        QVERIFY2(!caption.isEmpty(), name);
+    }
+    Click("Command3");
+    Design("1000", "8", "5000", "50");
+    TypeSelector("Combo1", "Butterworth");
+    Click("Command1");
+    QCOMPARE(PixelsOf(kBluePixel), ExpectedPixels(Designed(1000, 8, 5000, 50), false));
+    QCOMPARE(Control<QLabel>("Label3")->text(), QStringLiteral("0.0012738853503184713"));
 }
 
 void Form1Test::enterInATextBoxPlots() {
