@@ -6,7 +6,8 @@ namespace lchp {
 
 QImage RasterImage(const RasterSurface& surface) {
     return QImage(reinterpret_cast<const uchar*>(surface.Pixels()), surface.Width(),
-                  surface.Height(), surface.Width() * 4, QImage::Format_RGB32);
+                  surface.Height(), static_cast<qsizetype>(surface.Width()) * 4,
+                  QImage::Format_RGB32);
 }
 
 Colour ToSurfaceColour(const QColor& colour) {

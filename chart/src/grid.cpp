@@ -29,7 +29,8 @@ void DrawGrid(ChartSurface& surface) {
     }
     surface.DrawLine(0, kChartHeight, kChartWidth, kChartHeight, kBlack);
     surface.DrawLine(0, 0, 0, kChartHeight, kBlack);
-    surface.DrawLine(kChartWidth / 2, 0, kChartWidth / 2, kChartHeight, kBlack);
+    constexpr int kMiddle = kChartWidth / 2; // 4600, exact
+    surface.DrawLine(kMiddle, 0, kMiddle, kChartHeight, kBlack);
 }
 
 } // namespace lchp

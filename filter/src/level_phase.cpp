@@ -20,6 +20,8 @@ double AmplitudeDb(Complex H, std::int16_t cells) {
 
 namespace {
 
+// One branch per row of the quadrant table, in its order; several rows share an offset.
+// NOLINTBEGIN(bugprone-branch-clone)
 double QuadrantOffset(double re, double im) {
     double offset = 0;
     if (re > 0 && im == 0) {
@@ -37,6 +39,7 @@ double QuadrantOffset(double re, double im) {
     }
     return offset;
 }
+// NOLINTEND(bugprone-branch-clone)
 
 } // namespace
 
