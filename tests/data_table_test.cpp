@@ -3,6 +3,7 @@
 #include "filter/design.h"
 #include "filter/level_phase.h"
 #include "filter/number_text.h"
+#include "worked_design.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -17,20 +18,6 @@ namespace lchp {
 namespace {
 
 constexpr std::string_view kHeader = "f (Hz)\t1 cellula (dB)\t2 cellule (dB)\tfase (\u00B0)\n";
-
-// The worked design: Butterworth, 1000 Hz, 8 ohm.
-FilterState WorkedDesign(double Fmax, double Passo) {
-    FilterState state;
-    state.Fo = 1000;
-    state.R = 8;
-    state.Rt = TypeResistance(state.R, "Butterworth");
-    const Design design = DesignValues(state.Fo, state.Rt);
-    state.L = design.L;
-    state.C = design.C;
-    state.Fmax = Fmax;
-    state.Passo = Passo;
-    return state;
-}
 
 std::vector<std::string> Split(std::string_view text, char separator) {
     std::vector<std::string> parts;

@@ -1,5 +1,6 @@
 #include "chart/readout.h"
 #include "filter/design.h"
+#include "worked_design.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -9,23 +10,9 @@
 namespace lchp {
 namespace {
 
-// The worked design: Butterworth, 1000 Hz, 8 ohm.
-FilterState WorkedDesign(double Fmax) {
-    FilterState state;
-    state.Fo = 1000;
-    state.R = 8;
-    state.Rt = TypeResistance(state.R, "Butterworth");
-    const Design design = DesignValues(state.Fo, state.Rt);
-    state.L = design.L;
-    state.C = design.C;
-    state.Fmax = Fmax;
-    state.Passo = 250;
-    return state;
-}
-
 TEST(ChartReadoutTest, WorkedPointAsAWhole) {
     // 1840 twips of 9200 on a 5000 Hz chart is 1000 Hz, the cut-off.
-    const std::optional<std::string> text = ChartReadout(WorkedDesign(5000), 1840);
+    const std::optional<std::string> text = ChartReadout(WorkedDesign(5000, 250), 1840);
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(*text, "f = 1\u202F000 Hz \u00B7 1 cellula \u22129,03 dB \u00B7 2 cellule "
                      "\u221212,1 dB \u00B7 fase 135,0\u00B0");
@@ -49,7 +36,8 @@ TEST(ChartReadoutTest, FrequencyTexts) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::optional<std::string> text = ChartReadout(WorkedDesign(row.Fmax), row.xTwips);
+        const std::optional<std::string> text =
+            ChartReadout(WorkedDesign(row.Fmax, 250), row.xTwips);
         ASSERT_TRUE(text.has_value());
         const std::string expected = std::string("f = ") + row.frequency + " Hz \u00B7 1 cellula ";
         EXPECT_EQ(text->substr(0, expected.size()), expected) << *text;
@@ -62,23 +50,23 @@ TEST(ChartReadoutTest, NoneWithoutAValueToShow) {
         FilterState state;
         double xTwips;
     };
-    FilterState noR = WorkedDesign(5000);
+    FilterState noR = WorkedDesign(5000, 250);
     noR.R = 0;
-    FilterState noC = WorkedDesign(5000);
+    FilterState noC = WorkedDesign(5000, 250);
     noC.C = 0;
-    FilterState infiniteL = WorkedDesign(5000);
+    FilterState infiniteL = WorkedDesign(5000, 250);
     infiniteL.L = std::numeric_limits<double>::infinity();
     const Row rows[] = {
         {"fresh state", FilterState{}, 1840},
         {"R zero", noR, 1840},
         {"C zero", noC, 1840},
-        {"Fmax zero", WorkedDesign(0), 1840},
-        {"left of the chart", WorkedDesign(5000), -0.5},
-        {"right of the chart", WorkedDesign(5000), 9200.5},
-        {"NaN position", WorkedDesign(5000), std::numeric_limits<double>::quiet_NaN()},
-        {"infinite position", WorkedDesign(5000), std::numeric_limits<double>::infinity()},
-        {"f = 0 has no response", WorkedDesign(5000), 0},
-        {"frequency overflows", WorkedDesign(std::numeric_limits<double>::max()), 9200},
+        {"Fmax zero", WorkedDesign(0, 250), 1840},
+        {"left of the chart", WorkedDesign(5000, 250), -0.5},
+        {"right of the chart", WorkedDesign(5000, 250), 9200.5},
+        {"NaN position", WorkedDesign(5000, 250), std::numeric_limits<double>::quiet_NaN()},
+        {"infinite position", WorkedDesign(5000, 250), std::numeric_limits<double>::infinity()},
+        {"f = 0 has no response", WorkedDesign(5000, 250), 0},
+        {"frequency overflows", WorkedDesign(std::numeric_limits<double>::max(), 250), 9200},
         {"infinite L", infiniteL, 1840},
     };
     for (const Row& row : rows) {

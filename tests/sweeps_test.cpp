@@ -2,6 +2,7 @@
 #include "chart/sweeps.h"
 #include "filter/design.h"
 #include "recording_surface.h"
+#include "worked_design.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -11,20 +12,6 @@
 
 namespace lchp {
 namespace {
-
-// The worked design: Butterworth, 1000 Hz, 8 ohm.
-FilterState WorkedDesign(double Fmax, double Passo) {
-    FilterState state;
-    state.Fo = 1000;
-    state.R = 8;
-    state.Rt = TypeResistance(state.R, "Butterworth");
-    const Design design = DesignValues(state.Fo, state.Rt);
-    state.L = design.L;
-    state.C = design.C;
-    state.Fmax = Fmax;
-    state.Passo = Passo;
-    return state;
-}
 
 std::vector<double> SweptFrequencies(double Fmax, double Passo) {
     std::vector<double> frequencies;

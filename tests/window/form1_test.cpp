@@ -7,6 +7,7 @@
 #include "filter/design.h"
 #include "recording_surface.h"
 #include "window/form1.h"
+#include "worked_design.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -71,19 +72,6 @@ PixelSet GridPixels() {
         }
     }
     return pixels;
-}
-
-FilterState Designed(double Fo, double R, double Fmax, double Passo) {
-    FilterState state;
-    state.Fo = Fo;
-    state.R = R;
-    state.Rt = TypeResistance(R, "Butterworth");
-    const Design design = DesignValues(Fo, state.Rt);
-    state.L = design.L;
-    state.C = design.C;
-    state.Fmax = Fmax;
-    state.Passo = Passo;
-    return state;
 }
 
 std::int64_t SteadyNowUs() {
@@ -365,7 +353,7 @@ void Form1Test::twoCurvesStayUntilReset() {
     TypeSelector("Combo2", "Doppia-cellula");
     Click("Command1");
     // The second click draws the grid over the first curve before it plots its own.
-    FilterState state = Designed(1000, 8, 5000, 50);
+    FilterState state = ButterworthState(1000, 8, 5000, 50);
     const PixelSet both = (ExpectedPixels(state, false, "Singola cellula") - GridPixels()) +
                           ExpectedPixels(state, false, "Doppia-cellula");
     QCOMPARE(PixelsOf(kBluePixel), both);
@@ -381,7 +369,7 @@ void Form1Test::phaseUsesTheStoredDesign() {
     Type("Text1", "2000");
     Type("Text3", "9000");
     Click("Command2");
-    QCOMPARE(PixelsOf(kRedPixel), ExpectedPixels(Designed(1000, 8, 5000, 50), true));
+    QCOMPARE(PixelsOf(kRedPixel), ExpectedPixels(ButterworthState(1000, 8, 5000, 50), true));
 }
 
 void Form1Test::phaseAfterAStopOnFoUsesTheNewResistance() {
@@ -394,7 +382,7 @@ void Form1Test::phaseAfterAStopOnFoUsesTheNewResistance() {
     QCOMPARE(Control<QLabel>("Label3")->text(), QStringLiteral("0.0012738853503184713"));
     QVERIFY(PixelsOf(kBluePixel).isEmpty());
     Click("Command2");
-    FilterState state = Designed(1000, 8, 5000, 50);
+    FilterState state = ButterworthState(1000, 8, 5000, 50);
     state.R = 16;
     QCOMPARE(PixelsOf(kRedPixel), ExpectedPixels(state, true));
 }
@@ -530,7 +518,7 @@ void Form1Test::hostileInputLeavesTheWindowUsable() {
     Design("1000", "8", "5000", "50");
     TypeSelector("Combo1", "Butterworth");
     Click("Command1");
-    QCOMPARE(PixelsOf(kBluePixel), ExpectedPixels(Designed(1000, 8, 5000, 50), false));
+    QCOMPARE(PixelsOf(kBluePixel), ExpectedPixels(ButterworthState(1000, 8, 5000, 50), false));
     QCOMPARE(Control<QLabel>("Label3")->text(), QStringLiteral("0.0012738853503184713"));
 }
 
