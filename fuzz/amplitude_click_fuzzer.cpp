@@ -7,6 +7,7 @@
 #include "chart/sweeps.h"
 #include "filter/amplitude_click.h"
 #include "filter/filter_state.h"
+#include "print_input.h"
 
 #include <array>
 #include <cmath>
@@ -38,18 +39,8 @@ constexpr std::size_t kTextCount = 6;
 std::string_view g_input;
 
 void PrintInputAndAbort(const char* what) {
-    std::fprintf(stderr, "%s\ninput: \"", what);
-    for (const char c : g_input) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            std::fprintf(stderr, "\\%c", c);
-        } else if (byte >= 0x20 && byte < 0x7F) {
-            std::fputc(c, stderr);
-        } else {
-            std::fprintf(stderr, "\\x%02X", byte);
-        }
-    }
-    std::fputs("\"\n", stderr);
+    std::fprintf(stderr, "%s\n", what);
+    lchp::PrintInput(g_input);
     std::abort();
 }
 

@@ -2,6 +2,7 @@
 // machine finds the number, the C library's strtod converts it. The two must agree to the bit.
 
 #include "filter/number_text.h"
+#include "print_input.h"
 
 #include <cerrno>
 #include <clocale>
@@ -119,21 +120,6 @@ double ReferenceRead(std::string_view text) {
     return value;
 }
 
-void PrintInput(std::string_view text) {
-    std::fputs("input: \"", stderr);
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            std::fprintf(stderr, "\\%c", c);
-        } else if (byte >= 0x20 && byte < 0x7F) {
-            std::fputc(c, stderr);
-        } else {
-            std::fprintf(stderr, "\\x%02X", byte);
-        }
-    }
-    std::fputs("\"\n", stderr);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -148,13 +134,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double got = lchp::ReadLeadingNumber(text);
     const double expected = ReferenceRead(text);
     if (!std::isfinite(got)) {
-        PrintInput(text);
+        lchp::PrintInput(text);
         std::fprintf(stderr, "ReadLeadingNumber gave a non-finite value %a\n", got);
         std::abort();
     }
     // Bit for bit, so that -0 and +0 differ too.
     if (std::memcmp(&got, &expected, sizeof got) != 0) {
-        PrintInput(text);
+        lchp::PrintInput(text);
         std::fprintf(stderr, "ReadLeadingNumber gave %a (%.17g), the reference reader %a (%.17g)\n",
                      got, got, expected, expected);
         std::abort();
