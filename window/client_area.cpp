@@ -6,6 +6,7 @@
 #include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QResizeEvent>
 #include <QToolTip>
 
@@ -51,10 +52,14 @@ void ClientArea::paintEvent(QPaintEvent* event) {
 }
 
 void ClientArea::resizeEvent(QResizeEvent* event) {
-    const QSize size = event->size();
-    const bool grows = size.width() > surface_.Width() || size.height() > surface_.Height();
-    surface_.Resize(size.width(), size.height());
-    if (grows) {
+    // The grid lies in the chart rectangle: only when part of it is newly exposed (in practice
+    // once, at the first show, since the client area never gets smaller than the controls
+    // need) does the paint handler have anything to draw. Drawing it again over a chart that was
+    // kept would wipe the curve's points that sit on grid dots.
+    const QRect kept(0, 0, surface_.Width(), surface_.Height());
+    const QRegion newlyExposed = QRegion(QRect(QPoint(0, 0), event->size())) - QRegion(kept);
+    surface_.Resize(event->size().width(), event->size().height());
+    if (newlyExposed.intersects(ChartRect())) {
         emit exposed();
     }
 }

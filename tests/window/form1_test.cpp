@@ -104,6 +104,7 @@ private slots:
     void longCaptionsWidenTheLabel();
     void longSweepCancelsAndLeavesTheWindowUsable();
 
+    void smallWindowScrollsAndKeepsTheCurves();
     void hostileInputLeavesTheWindowUsable_data();
     void hostileInputLeavesTheWindowUsable();
 
@@ -462,6 +463,20 @@ void Form1Test::longSweepCancelsAndLeavesTheWindowUsable() {
     Click("Command3");
     Design("1000", "8", "5000", "50");
     Click("Command1");
+    QCOMPARE(PixelsOf(kBluePixel).size(), 100);
+}
+
+void Form1Test::smallWindowScrollsAndKeepsTheCurves() {
+    Design("1000", "8", "5000", "50");
+    Click("Command1");
+    auto* client = Control<QWidget>("ClientArea");
+    form_->resize(400, 300);
+    QTRY_COMPARE(form_->size(), QSize(400, 300));
+    QCOMPARE(client->size(), QSize(993, 727)); // scrolled, not squeezed
+    QCOMPARE(Control<QWidget>("Command3")->pos(), QPoint(888, 536));
+    form_->resize(1400, 900);
+    QTRY_COMPARE(client->width(), 1400);
+    // What was drawn stays, as on a screen; only the new area starts blank.
     QCOMPARE(PixelsOf(kBluePixel).size(), 100);
 }
 

@@ -10,7 +10,8 @@ namespace lchp {
 
 // The window's client area: the controls stand on it and the chart is drawn on it, through a
 // raster surface that keeps its pixels as a screen does. Only area that the window newly
-// exposes, when it grows, starts erased; it then asks for the paint handler with exposed().
+// exposes, when it grows, starts erased; when that area takes in part of the chart it asks for
+// the paint handler with exposed().
 class ClientArea final : public QWidget {
     Q_OBJECT
 
